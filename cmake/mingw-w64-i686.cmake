@@ -1,0 +1,2 @@
+set(VISTREL_TARGET_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -1,0 +1,2 @@
+set(VISTREL_TARGET_ARCH x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
