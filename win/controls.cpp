@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <iterator>
+
 #include "unique_handle.h"
 
 namespace vistrel::win {

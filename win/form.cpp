@@ -20,8 +20,8 @@ bool FontFaceInstalled(const std::wstring& face) {
     HDC screen = ::GetDC(nullptr);
     ::EnumFontFamiliesExW(
         screen, &query,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-            *reinterpret_cast<bool*>(found) = true;
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM result) -> int {
+            *reinterpret_cast<bool*>(result) = true;
             return 0;
         },
         reinterpret_cast<LPARAM>(&found), 0);
