@@ -31,6 +31,10 @@ def check_icon(data):
         if w != h or bpp != 32:
             faults.append(f"app.ico: entry {i} is {w}x{h} at {bpp} bpp, want square 32 bpp")
         if entry[:8] == b"\x89PNG\r\n\x1a\n":
+            pw, ph, depth, colour_type = struct.unpack_from(">IIBB", entry, 16)
+            if (pw, ph, depth, colour_type) != (size, size, 8, 6):
+                faults.append(f"app.ico: {size}px PNG is {pw}x{ph}, depth {depth}, colour type {colour_type}; "
+                              "want 8-bit RGBA")
             continue
         hsize, bw, bh, _, bits, compression = struct.unpack_from("<IiiHHI", entry, 0)
         if (hsize, bw, bh, bits, compression) != (40, size, 2 * size, 32, 0):

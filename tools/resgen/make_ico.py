@@ -1,12 +1,26 @@
 #!/usr/bin/env python3
-"""Pack square raw RGBA images into a .ico whose entries are all 32-bit BMPs.
+"""Pack square raw RGBA images into a .ico whose entries are all 32-bit with alpha.
 
 Usage: make_ico.py OUT.ico SIZE:FILE.rgba [SIZE:FILE.rgba ...]
-Entries keep the order given. BMP entries (not PNG) are used for every size
-because they load on every Windows version and through windres unchanged.
+Entries keep the order given. Sizes of 64 and up are stored as PNG (RGBA),
+the others as 32-bit BMPs: the large ones are most of the program file's
+size otherwise, and every Windows the program runs on reads PNG icons.
 """
 import struct
 import sys
+import zlib
+
+PNG_FROM_SIZE = 64
+
+
+def png_entry(size, rgba):
+    def chunk(kind, payload):
+        return struct.pack(">I", len(payload)) + kind + payload + struct.pack(">I", zlib.crc32(kind + payload))
+    stride = size * 4
+    raw = b"".join(b"\x00" + rgba[y * stride:(y + 1) * stride] for y in range(size))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
 
 
 def bmp_entry(size, rgba):
@@ -44,7 +58,10 @@ def main(argv):
         if not 1 <= size <= 256:
             sys.exit(f"make_ico: bad size {size}")
         with open(path, "rb") as f:
-            entries.append((size, bmp_entry(size, f.read())))
+            rgba = f.read()
+        if len(rgba) != size * size * 4:
+            sys.exit(f"make_ico: {size}px image has {len(rgba)} bytes, expected {size * size * 4}")
+        entries.append((size, png_entry(size, rgba) if size >= PNG_FROM_SIZE else bmp_entry(size, rgba)))
 
     out = bytearray(struct.pack("<HHH", 0, 1, len(entries)))
     offset = 6 + 16 * len(entries)
