@@ -31,7 +31,7 @@ Tfrm_tip::Tfrm_tip(win::Application& application)
       Timer1(kTimer1, PopupSequence::kSlidePeriodMs),
       Timer2(kTimer2, PopupSequence::kHoldPeriodMs),
       Timer3(kTimer3, PopupSequence::kFadePeriodMs),
-      sequence_(*this, Timer1, Timer2, Timer3) {
+      sequence_(*this, Timer1, Timer2, Timer3, win::ToDevice(PopupSequence::kRiseHeight)) {
     picture_.reset(static_cast<HBITMAP>(::LoadImageW(application.Instance(), MAKEINTRESOURCEW(IDB_TIP_PICTURE),
                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (picture_) {

@@ -2,9 +2,9 @@
 
 namespace vistrel::logic {
 
-PopupSequence::PopupSequence(TipWindow& window, TimerSwitch& timer1, TimerSwitch& timer2,
-                             TimerSwitch& timer3)
-    : window_(window), timer1_(timer1), timer2_(timer2), timer3_(timer3) {}
+PopupSequence::PopupSequence(TipWindow& window, TimerSwitch& timer1, TimerSwitch& timer2, TimerSwitch& timer3,
+                             std::int32_t riseHeight)
+    : window_(window), timer1_(timer1), timer2_(timer2), timer3_(timer3), riseHeight_(riseHeight) {}
 
 void PopupSequence::ShowTip() {
     window_.SetAlphaBlend(false);
@@ -25,7 +25,7 @@ void PopupSequence::Timer1Timer() {
         window_.SetTop(window_.Top() - 1);
         window_.SetHeight(window_.Height() + 1);
         window_.SetLeft(window_.CurrentWorkArea().right - window_.Width() - kRightMargin);
-        if (window_.Top() > window_.CurrentWorkArea().bottom - kRiseHeight) {
+        if (window_.Top() > window_.CurrentWorkArea().bottom - riseHeight_) {
             return;
         }
         window_.DrawBottomEdge();

@@ -22,8 +22,10 @@ public:
     static constexpr std::int32_t kRising = 1;
     static constexpr std::int32_t kSettling = 2;
 
-    // timer1 slides, timer2 holds, timer3 fades.
-    PopupSequence(TipWindow& window, TimerSwitch& timer1, TimerSwitch& timer2, TimerSwitch& timer3);
+    // timer1 slides, timer2 holds, timer3 fades. riseHeight is in the
+    // window's pixels: more than 180 on a screen of more than 96 DPI.
+    PopupSequence(TipWindow& window, TimerSwitch& timer1, TimerSwitch& timer2, TimerSwitch& timer3,
+                  std::int32_t riseHeight = kRiseHeight);
 
     void ShowTip();
     void Timer1Timer();
@@ -43,6 +45,7 @@ private:
     TimerSwitch& timer1_;
     TimerSwitch& timer2_;
     TimerSwitch& timer3_;
+    std::int32_t riseHeight_;
     std::int32_t slideState_ = 0;
 };
 

@@ -255,6 +255,23 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutCase{"right", {0, 0, 1220, 800}, {620, 180, 945, true, 255, true}}),
     [](const auto& param) { return std::string{param.param.name}; });
 
+TEST(SequenceScaleTest, RisesByTheGivenHeightOnDenserScreens) {
+    FakeClock clock;
+    FakeTimer& t1 = clock.AddTimer(1);
+    FakeTimer& t2 = clock.AddTimer(8000);
+    FakeTimer& t3 = clock.AddTimer(20);
+    FakeTipWindow window;
+    window.width = 411;  // 274 at 144 DPI
+    PopupSequence sequence{window, t1, t2, t3, 270};
+    t1.OnTick([&] { sequence.Timer1Timer(); });
+    sequence.ShowTip();
+    for (int tick = 0; tick < 271; ++tick) ASSERT_TRUE(clock.Step());
+    EXPECT_EQ(window.top, 780 - 270);
+    EXPECT_EQ(window.height, 270);
+    EXPECT_EQ(window.left, 1280 - 411 - 1);
+    EXPECT_TRUE(t2.Enabled());
+}
+
 TEST(SequenceFadeTest, OpacityWrapsAsAnUnsignedByte) {
     FakeClock clock;
     FakeTimer& t1 = clock.AddTimer(1);
