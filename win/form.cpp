@@ -12,19 +12,18 @@
 namespace vistrel::win {
 namespace {
 
+int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 bool FontFaceInstalled(const std::wstring& face) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
     face.copy(query.lfFaceName, LF_FACESIZE - 1);
     bool found = false;
     HDC screen = ::GetDC(nullptr);
-    ::EnumFontFamiliesExW(
-        screen, &query,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM result) -> int {
-            *reinterpret_cast<bool*>(result) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    ::EnumFontFamiliesExW(screen, &query, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
     ::ReleaseDC(nullptr, screen);
     return found;
 }
