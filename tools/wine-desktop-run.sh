@@ -24,7 +24,7 @@ trap cleanup EXIT
 
 # A fresh wineserver for each program: nothing left over from the last test.
 timeout 30 wineserver -k >/dev/null 2>&1
-VISTREL_EXIT_FILE="$(winepath -w "$exit_file" 2>/dev/null)"
+VISTREL_EXIT_FILE="$(timeout 60 winepath -w "$exit_file" 2>/dev/null)"
 export VISTREL_EXIT_FILE
 
 timeout --kill-after=10 "${VISTREL_WINE_TIMEOUT:-600}" \
