@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace vistrel::e2e {
+
+// Red, green and blue of one pixel.
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A copy of part of the screen as drawn, every process's windows included,
+// taken through GDI from inside the desktop.
+class ScreenImage {
+public:
+    // Throws if the screen cannot be read.
+    static ScreenImage Capture(const RECT& screenArea);
+    static ScreenImage CaptureWholeScreen();
+
+    [[nodiscard]] const RECT& Area() const noexcept { return area_; }
+    // The pixel at a screen position inside the area.
+    [[nodiscard]] Rgb At(POINT screen) const;
+    // Writes a 24-bit .bmp (folders are made as needed); throws on failure.
+    void SaveBmp(const std::filesystem::path& file) const;
+
+private:
+    ScreenImage(RECT area, std::vector<std::uint32_t> pixels) : area_(area), pixels_(std::move(pixels)) {}
+
+    RECT area_;
+    std::vector<std::uint32_t> pixels_;  // top-down rows of 0x00RRGGBB
+};
+
+}  // namespace vistrel::e2e
+
+std::ostream& operator<<(std::ostream& out, const vistrel::e2e::Rgb& c);

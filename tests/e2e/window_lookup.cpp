@@ -1,0 +1,83 @@
+#include "window_lookup.h"
+
+#include <array>
+
+namespace vistrel::e2e {
+namespace {
+
+template <typename Visit>
+void ForEachTopLevel(Visit&& visit) {
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            (*reinterpret_cast<Visit*>(context))(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visit));
+}
+
+template <typename Visit>
+void ForEachDescendant(HWND parent, Visit&& visit) {
+    ::EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM context) -> BOOL {
+            (*reinterpret_cast<Visit*>(context))(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visit));
+}
+
+}  // namespace
+
+std::wstring ClassName(HWND window) {
+    std::array<wchar_t, 256> name{};
+    const int n = ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return std::wstring{name.data(), static_cast<std::size_t>(n > 0 ? n : 0)};
+}
+
+DWORD OwningProcess(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId, std::wstring_view className) {
+    std::vector<HWND> found;
+    ForEachTopLevel([&](HWND window) {
+        if (OwningProcess(window) == processId && ClassName(window) == className) found.push_back(window);
+    });
+    return found;
+}
+
+HWND WaitForTopLevelWindow(DWORD processId, std::wstring_view className, milliseconds limit, bool mustBeVisible) {
+    HWND found = nullptr;
+    const bool ok = WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindows(processId, className)) {
+                if (!mustBeVisible || ::IsWindowVisible(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        limit);
+    return ok ? found : nullptr;
+}
+
+HWND ChildById(HWND parent, int id) {
+    HWND found = nullptr;
+    ForEachDescendant(parent, [&](HWND window) {
+        if (found == nullptr && ::GetDlgCtrlID(window) == id) found = window;
+    });
+    return found;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, std::wstring_view className) {
+    std::vector<HWND> found;
+    ForEachDescendant(parent, [&](HWND window) {
+        if (ClassName(window) == className) found.push_back(window);
+    });
+    return found;
+}
+
+}  // namespace vistrel::e2e
