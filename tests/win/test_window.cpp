@@ -8,7 +8,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"VistrelTestWindow";
 
 void RegisterOnce() {
-    static const bool registered = [] {
+    [[maybe_unused]] static const bool registered = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = DefWindowProcW;
@@ -18,7 +18,6 @@ void RegisterOnce() {
         wc.lpszClassName = kClassName;
         return ::RegisterClassExW(&wc) != 0;
     }();
-    (void)registered;
 }
 
 }  // namespace

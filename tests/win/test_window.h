@@ -22,6 +22,8 @@ public:
     explicit TestWindow(HWND parent = nullptr, DWORD style = WS_OVERLAPPEDWINDOW);
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
+    // The handler may refer to a test's locals that are already gone.
+    ~TestWindow() { onMessage = nullptr; }
 
     [[nodiscard]] HWND Handle() const noexcept { return window_.get(); }
     [[nodiscard]] std::vector<ReceivedMessage> Received(UINT msg) const;
