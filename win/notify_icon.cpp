@@ -18,8 +18,9 @@ NotifyIcon::NotifyIcon(HWND window, UINT id, UINT callbackMessage, HICON icon, s
 }
 
 bool NotifyIcon::Add() {
-    wanted_ = ::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
-    return wanted_;
+    if (::Shell_NotifyIconW(NIM_ADD, &data_) == FALSE) return false;
+    wanted_ = true;
+    return true;
 }
 
 bool NotifyIcon::Restore() {
