@@ -77,6 +77,18 @@ Rgb ScreenImage::At(POINT screen) const {
     return Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
 }
 
+int ScreenImage::Count(const RECT& screen, const std::function<bool(Rgb)>& matches) const {
+    RECT inside{};
+    if (!::IntersectRect(&inside, &screen, &area_)) return 0;
+    int n = 0;
+    for (LONG y = inside.top; y < inside.bottom; ++y) {
+        for (LONG x = inside.left; x < inside.right; ++x) {
+            if (matches(At(POINT{x, y}))) ++n;
+        }
+    }
+    return n;
+}
+
 void ScreenImage::SaveBmp(const std::filesystem::path& file) const {
     const int width = area_.right - area_.left;
     const int height = area_.bottom - area_.top;

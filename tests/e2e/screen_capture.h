@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace vistrel::e2e {
@@ -16,6 +17,10 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+[[nodiscard]] constexpr Rgb ToRgb(COLORREF c) {
+    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
 // A copy of part of the screen as drawn, every process's windows included,
 // taken through GDI from inside the desktop.
 class ScreenImage {
@@ -27,6 +32,8 @@ public:
     [[nodiscard]] const RECT& Area() const noexcept { return area_; }
     // The pixel at a screen position inside the area.
     [[nodiscard]] Rgb At(POINT screen) const;
+    // How many pixels inside a screen rectangle (clipped to the area) match.
+    [[nodiscard]] int Count(const RECT& screen, const std::function<bool(Rgb)>& matches) const;
     // Writes a 24-bit .bmp (folders are made as needed); throws on failure.
     void SaveBmp(const std::filesystem::path& file) const;
 

@@ -1,29 +1,28 @@
 #include "window_lookup.h"
 
 #include <array>
+#include <type_traits>
 
 namespace vistrel::e2e {
 namespace {
 
+// A named CALLBACK, not a lambda: 32-bit Windows wants stdcall.
+template <typename Visit>
+BOOL CALLBACK VisitWindow(HWND window, LPARAM visit) {
+    (*reinterpret_cast<Visit*>(visit))(window);
+    return TRUE;
+}
+
 template <typename Visit>
 void ForEachTopLevel(Visit&& visit) {
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            (*reinterpret_cast<Visit*>(context))(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&visit));
+    using V = std::remove_reference_t<Visit>;
+    ::EnumWindows(VisitWindow<V>, reinterpret_cast<LPARAM>(&visit));
 }
 
 template <typename Visit>
 void ForEachDescendant(HWND parent, Visit&& visit) {
-    ::EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM context) -> BOOL {
-            (*reinterpret_cast<Visit*>(context))(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&visit));
+    using V = std::remove_reference_t<Visit>;
+    ::EnumChildWindows(parent, VisitWindow<V>, reinterpret_cast<LPARAM>(&visit));
 }
 
 }  // namespace
@@ -38,6 +37,14 @@ DWORD OwningProcess(HWND window) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
     return processId;
+}
+
+std::vector<HWND> TopLevelWindows(std::wstring_view className) {
+    std::vector<HWND> found;
+    ForEachTopLevel([&](HWND window) {
+        if (ClassName(window) == className) found.push_back(window);
+    });
+    return found;
 }
 
 std::vector<HWND> TopLevelWindows(DWORD processId, std::wstring_view className) {

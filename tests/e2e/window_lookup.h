@@ -13,7 +13,9 @@ namespace vistrel::e2e {
 [[nodiscard]] std::wstring ClassName(HWND window);
 [[nodiscard]] DWORD OwningProcess(HWND window);
 
-// Top-level windows of one process with one class, hidden ones included.
+// Top-level windows of one class, hidden ones included: of every process,
+// or of one.
+[[nodiscard]] std::vector<HWND> TopLevelWindows(std::wstring_view className);
 [[nodiscard]] std::vector<HWND> TopLevelWindows(DWORD processId, std::wstring_view className);
 
 // The first such window once it exists (and, if asked, is visible); nullptr
