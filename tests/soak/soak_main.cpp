@@ -1,0 +1,215 @@
+// Long-run soak: the program keeps reminding, reminder after reminder, on
+// Wine's sped-up clock (libfaketime), and must stay alive, keep its
+// resident memory flat, put every pop-up in the right place and still
+// answer its notification menu and settings window at the end.
+//
+//   soak_driver --tovrix=PATH [--reminders=100] [--rate=R] [--floor=PATH]
+//               [--sample-every=K] [--max-growth-kb=KB] [--report=PATH]
+//
+// R is the clock's speed-up (FAKETIME "x300" -> 300), by default the
+// VISTREL_FAKETIME_RATE that tools/faketime-desktop-run.sh sets: waits and
+// limits here are in real time. With --floor a bare Win32 program runs
+// alongside and its memory is sampled too, for comparison.
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cwchar>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <vector>
+
+#include "desktop.h"
+#include "launched_process.h"
+#include "linux_process.h"
+#include "options.h"
+#include "reminder_watch.h"
+#include "report.h"
+#include "tovrix_session.h"
+
+namespace vistrel::soak {
+namespace {
+
+constexpr int kPeriodMinutes = 10;  // the up-down's starting value
+constexpr double kMinuteMs = 60'000;
+constexpr double kStartLimitMs = 30'000;
+constexpr double kExitLimitMs = 20'000;
+// A reminder lives 8 s of program time plus a real cost for every step
+// drawn; far less than this.
+constexpr double kReminderLifeLimitMs = 60'000;
+constexpr wchar_t kFloorClass[] = L"VistrelFloor";
+
+struct Sample {
+    int reminders = 0;
+    double realSeconds = 0;
+    ResidentMemory tovrix;
+    std::optional<ResidentMemory> floor;
+    std::optional<ResidentMemory> server;
+};
+
+double RateFromEnvironment() {
+    std::array<wchar_t, 32> value{};
+    const DWORD n = ::GetEnvironmentVariableW(L"VISTREL_FAKETIME_RATE", value.data(), static_cast<DWORD>(value.size()));
+    return n > 0 && n < value.size() ? std::wcstod(value.data(), nullptr) : 1.0;
+}
+
+LinuxProcess FindLinuxProcess(std::wstring_view fileName) {
+    auto found = LinuxProcess::Find(fileName);
+    if (!found) throw std::runtime_error("no Linux process for " + Narrow(fileName) + " in this Wine prefix");
+    return *found;
+}
+
+void AddSample(Report& report, const Sample& s) {
+    std::string line = std::to_string(s.reminders) + " real_s=" + std::to_string(static_cast<int>(s.realSeconds)) +
+                       " rss_kb=" + std::to_string(s.tovrix.rssKb) + " anon_kb=" + std::to_string(s.tovrix.rssAnonKb);
+    if (s.floor) {
+        line += " floor_rss_kb=" + std::to_string(s.floor->rssKb) + " floor_anon_kb=" +
+                std::to_string(s.floor->rssAnonKb);
+    }
+    if (s.server) line += " wineserver_rss_kb=" + std::to_string(s.server->rssKb);
+    report.Add("sample", line);
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int Soak(const Options& options, Report& report) {
+    const Pace pace(options.Number(L"rate", RateFromEnvironment()));
+    const int reminders = static_cast<int>(options.Number(L"reminders", 100));
+    const int sampleEvery = static_cast<int>(options.Number(L"sample-every", reminders >= 1000 ? 100 : 10));
+    const auto maxGrowthKb = static_cast<std::int64_t>(options.Number(L"max-growth-kb", 512));
+    const double realStart = RealSeconds();
+    report.Add("rate", pace.Rate());
+    report.Add("reminders_wanted", reminders);
+
+    if (!pace.WaitUntil([] { return Taskbar() != nullptr && Visible(Taskbar()); }, kStartLimitMs)) {
+        throw std::runtime_error("Wine's taskbar never appeared");
+    }
+    const TipPlace place{WorkAreaAboveTaskbar()};
+    report.Add("work_area", Describe(place.workArea));
+
+    TovrixSession tovrix = TovrixSession::Start(options.Path(L"tovrix"), pace);
+    const LinuxProcess tovrixLinux = FindLinuxProcess(L"tovrix.exe");
+    tovrix.ClickOk(pace);
+
+    std::optional<LaunchedProcess> floor;
+    std::optional<LinuxProcess> floorLinux;
+    if (options.Has(L"floor")) {
+        floor.emplace(LaunchedProcess::Start(options.Path(L"floor")));
+        if (!pace.WaitUntil([&] { return FindTopLevel(floor->Id(), kFloorClass, true) != nullptr; }, kStartLimitMs)) {
+            throw std::runtime_error("the floor program's window never showed");
+        }
+        floorLinux = FindLinuxProcess(L"floor.exe");
+    }
+    const std::optional<LinuxProcess> server = LinuxProcess::Find(L"wineserver");
+    const std::int64_t serverTicksBefore = server ? server->ReadActivity().cpuTicks : 0;
+
+    std::vector<Sample> samples;
+    const auto sample = [&](int count) {
+        Sample s{count, RealSeconds() - realStart, tovrixLinux.Memory(), std::nullopt, std::nullopt};
+        if (floorLinux) s.floor = floorLinux->Memory();
+        if (server) s.server = server->Memory();
+        AddSample(report, s);
+        samples.push_back(s);
+    };
+    sample(0);
+
+    // The first reminder is a full period after OK; the rest follow one period apart.
+    const double periodRealMs = kPeriodMinutes * kMinuteMs / pace.Rate();
+    std::vector<double> lifeMs;
+    int bad = 0;
+    int done = 0;
+    for (; done < reminders; ++done) {
+        const ReminderTrace trace = FollowReminder(tovrix.Tip(), place, pace, 2 * periodRealMs + 30'000,
+                                                   kReminderLifeLimitMs);
+        lifeMs.push_back(trace.realMs);
+        if (!trace.Good()) {
+            ++bad;
+            report.Add("fault", "reminder " + std::to_string(done + 1) + ": " + trace.fault);
+            if (!trace.shown || !trace.hidden || bad >= 5) {
+                ++done;
+                break;
+            }
+        }
+        if (!tovrix.Process().Running()) {
+            report.Add("fault", "the program ended after reminder " + std::to_string(done + 1));
+            ++done;
+            break;
+        }
+        if ((done + 1) % sampleEvery == 0) sample(done + 1);
+    }
+    report.Add("reminders_done", done);
+    report.Add("reminders_bad", bad);
+    report.Add("reminder_real_ms_median", static_cast<int>(Median(lifeMs)));
+    report.Add("reminder_real_ms_max", static_cast<int>(lifeMs.empty() ? 0 : *std::max_element(lifeMs.begin(), lifeMs.end())));
+
+    bool memoryFlat = true;
+    if (samples.size() >= 3) {
+        // After the first batch every lasting allocation has been made once.
+        const Sample& first = samples[1];
+        const Sample& last = samples.back();
+        std::int64_t low = first.tovrix.rssKb, high = first.tovrix.rssKb;
+        for (std::size_t i = 1; i < samples.size(); ++i) {
+            low = std::min(low, samples[i].tovrix.rssKb);
+            high = std::max(high, samples[i].tovrix.rssKb);
+        }
+        const std::int64_t growth = last.tovrix.rssKb - first.tovrix.rssKb;
+        report.Add("rss_growth_kb", growth);
+        report.Add("anon_growth_kb", last.tovrix.rssAnonKb - first.tovrix.rssAnonKb);
+        report.Add("rss_spread_kb", high - low);
+        memoryFlat = growth <= maxGrowthKb;
+        if (!memoryFlat) {
+            report.Add("fault", "resident memory grew by " + std::to_string(growth) + " KB from reminder " +
+                                    std::to_string(first.reminders) + " to " + std::to_string(last.reminders));
+        }
+    }
+
+    const double realSeconds = RealSeconds() - realStart;
+    report.Add("real_seconds", static_cast<int>(realSeconds));
+    if (server) {
+        const double serverSeconds = static_cast<double>(server->ReadActivity().cpuTicks - serverTicksBefore) / 100.0;
+        report.Add("wineserver_cpu_s", serverSeconds);
+    }
+
+    // At the end the menu and the settings window still answer, and Cancel ends it cleanly.
+    bool endedCleanly = false;
+    if (tovrix.Process().Running()) {
+        try {
+            tovrix.OpenSettingsFromTrayMenu(pace);
+            report.Add("tray_menu", "opened the settings window");
+            tovrix.ClickCancel();
+            const auto code = tovrix.Process().WaitForExit(pace, kExitLimitMs);
+            endedCleanly = code.has_value() && *code == 0;
+            report.Add("exit_code", code ? std::to_string(*code) : std::string{"none (still running)"});
+        } catch (const std::exception& e) {
+            report.Add("fault", e.what());
+        }
+    }
+    const bool pass = done == reminders && bad == 0 && memoryFlat && endedCleanly;
+    report.Add("result", pass ? "pass" : "FAIL");
+    return pass ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace vistrel::soak
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace vistrel::soak;
+    int code = 2;
+    Report report;
+    std::optional<Options> options;
+    try {
+        options.emplace(argc, argv);
+        code = Soak(*options, report);
+    } catch (const std::exception& e) {
+        report.Add("fault", e.what());
+        report.Add("result", "FAIL");
+    }
+    if (options && options->Has(L"report") && !report.WriteTo(options->Path(L"report"))) code = 2;
+    WriteExitFile(code);
+    return code;
+}
