@@ -68,10 +68,11 @@ protected:
         const auto samples = recorder_->Samples();
         const auto taken = std::find_if(samples.begin(), samples.end(),
                                         [this](const TipSample& s) { return s.foreground == Tip(); });
-        EXPECT_EQ(taken, samples.end()) << "the pop-up became the foreground window at " << taken->at.count()
-                                        << " ms";
+        EXPECT_TRUE(taken == samples.end())
+            << "the pop-up became the foreground window at " << taken->at.count() << " ms";
     }
 
+    [[nodiscard]] const Tovrix& App() const { return *app_; }
     [[nodiscard]] HWND Tip() const { return app_->Tip(); }
     [[nodiscard]] const TipRecorder& Recorder() const { return *recorder_; }
     [[nodiscard]] const NotepadWindow& Notepad() const { return *notepad_; }
@@ -154,7 +155,7 @@ TEST_F(Popup, CloseButtonStartsFadeAtOnce) {
     const RECT risen = WindowRect(Tip());
     const auto clicked = Clock::now();
     ClickLeft(OnTip(kCloseButtonCentre));
-    EXPECT_TRUE(Recorder().WaitFor(Fading, milliseconds{300})) << "no fading within 300 ms of the click";
+    EXPECT_TRUE(Recorder().WaitFor(Fading, milliseconds{200})) << "no fading within 200 ms of the click";
     ExpectNotepadKeepsFocus("a click on the close button");
     EXPECT_TRUE(Recorder().WaitFor([](const TipSample& s) { return !s.visible; }, milliseconds{3'000}))
         << "still shown 3 s after the click";
@@ -205,6 +206,21 @@ INSTANTIATE_TEST_SUITE_P(Moves, PopupDraggedOnGreen, testing::Values(POINT{-300,
                              return param.param.y < 0 ? std::string{"UpLeft"} : std::string{"DownLeft"};
                          });
 
+TEST_F(Popup, NextReminderRisesAtTheCornerAgainAfterADrag) {
+    JudgeForegroundElsewhere();  // in DragWhileHeldLeavesTheFocusWithTheUser
+    ASSERT_TRUE(WaitUntilHeld()) << "the pop-up did not rise";
+    const POINT from = OnTip(kGreenPoint);
+    DragLeft(from, POINT{from.x - 300, from.y - 200}, 10);
+    ASSERT_NE(WindowRect(Tip()), RisenRect()) << "the drag did not move the pop-up";
+    ClickLeft(OnTip(kCloseButtonCentre));
+    ASSERT_TRUE(Recorder().WaitFor([](const TipSample& s) { return !s.visible; }, milliseconds{3'000}));
+
+    App().BringReminder();
+    const auto held = WaitUntilHeld();
+    ASSERT_TRUE(held) << "the next reminder did not rise";
+    EXPECT_EQ(held->rect, RisenRect());
+}
+
 TEST_F(Popup, StaysAnchoredWhenPressedAndMovedWhileRising) {
     const auto rising = Recorder().WaitFor(
         [](const TipSample& s) { return Rising(s) && Height(s.rect) >= kGreenPoint.y + 30; }, kRiseLimit);
@@ -249,8 +265,8 @@ TEST_F(Popup, FrameStripsStayEightPixelsWideAtEveryHeight) {
     EXPECT_GE(lowestRight, 4) << wrong;
     // A lone height may only ever have been caught mid-repaint; a drawing
     // fault shows at height after height.
-    EXPECT_GE(frames.HeightsDrawnRight() * 20, frames.HeightsSeen() * 19) << wrong;
-    EXPECT_LE(frames.LongestWrongRun(), 2) << wrong;
+    EXPECT_GE(frames.HeightsDrawnRight() * 10, frames.HeightsSeen() * 9) << wrong;
+    EXPECT_LE(frames.LongestWrongRun(), 3) << wrong;
 
     ASSERT_TRUE(WaitUntilHeld());
     const RECT risen = WindowRect(Tip());

@@ -8,7 +8,7 @@
 namespace vistrel::e2e {
 namespace {
 
-constexpr milliseconds kSettle{3};
+constexpr milliseconds kSettle{5};
 
 }  // namespace
 
