@@ -34,11 +34,11 @@ std::wstring WindowsPath(std::wstring_view path) {
 
 std::filesystem::path ShotsDir() {
     std::array<wchar_t, 32768> buffer{};
-    if (const DWORD n = ::GetEnvironmentVariableW(L"VISTREL_E2E_SHOTS", buffer.data(), static_cast<DWORD>(buffer.size()));
-        n > 0 && n < buffer.size()) {
+    const auto size = static_cast<DWORD>(buffer.size());
+    if (const DWORD n = ::GetEnvironmentVariableW(L"VISTREL_E2E_SHOTS", buffer.data(), size); n > 0 && n < size) {
         return std::filesystem::path{WindowsPath(buffer.data())};
     }
-    const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), size);
     return std::filesystem::path{std::wstring_view{buffer.data(), n}}.parent_path() / L"shots";
 }
 

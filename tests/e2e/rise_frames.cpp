@@ -13,7 +13,8 @@ constexpr milliseconds kSettle{5};
 }  // namespace
 
 int RiseFrames::HeightsDrawnRight() const {
-    return static_cast<int>(std::count_if(drawnRight.begin(), drawnRight.end(), [](const auto& h) { return h.second; }));
+    return static_cast<int>(
+        std::count_if(drawnRight.begin(), drawnRight.end(), [](const auto& entry) { return entry.second; }));
 }
 
 int RiseFrames::LongestWrongRun() const {
