@@ -227,6 +227,12 @@ LRESULT Tfrm_tip::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         FormResize();
         return 0;
+    case WM_WINDOWPOSCHANGING:
+        // The system's move loop moves the window without SWP_NOACTIVATE, and
+        // some window managers then activate it: a drag must leave the focus
+        // and the input method where they are.
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOACTIVATE;
+        return DefaultMessage(msg, wParam, lParam);
     case WM_WINDOWPOSCHANGED:
         // A drag moves the window behind the sequence's back.
         if (!boundsPending_) {
