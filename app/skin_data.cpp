@@ -3,7 +3,7 @@
 namespace vistrel {
 
 void SkinData::ApplyToMenu(HMENU menu) const {
-    if (!Active || !MenuUpdate || menu == nullptr) return;
+    if (!Active || !MenuUpdate || (SkinControls & xcPopupMenu) == 0 || menu == nullptr) return;
     MENUINFO info{};
     info.cbSize = sizeof info;
     info.fMask = MIM_BACKGROUND;
