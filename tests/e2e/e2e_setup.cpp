@@ -56,4 +56,14 @@ void InitE2eSetup(int argc, wchar_t** argv) {
 
 const E2eSetup& E2e() { return setup; }
 
+std::wstring UserLocaleName() {
+    std::array<wchar_t, LOCALE_NAME_MAX_LENGTH> name{};
+    const int n = ::GetUserDefaultLocaleName(name.data(), static_cast<int>(name.size()));
+    return n > 1 ? std::wstring{name.data()} : std::wstring{L"unknown"};
+}
+
+std::filesystem::path LocaleShotFile(std::wstring_view name) {
+    return setup.shotsDir / (std::wstring{name} + L"-" + UserLocaleName() + L".bmp");
+}
+
 }  // namespace vistrel::e2e

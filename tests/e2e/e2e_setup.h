@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vistrel::e2e {
 
@@ -18,5 +19,11 @@ struct E2eSetup {
 void InitE2eSetup(int argc, wchar_t** argv);
 
 [[nodiscard]] const E2eSetup& E2e();
+
+// The Windows locale this run sees, such as "en-US" or "zh-CN".
+[[nodiscard]] std::wstring UserLocaleName();
+// A screenshot's file in the shots folder, named after the locale too, so
+// that groups run under other locales keep their own pictures.
+[[nodiscard]] std::filesystem::path LocaleShotFile(std::wstring_view name);
 
 }  // namespace vistrel::e2e

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "polling.h"
+
 namespace vistrel::e2e {
 namespace {
 
@@ -28,29 +30,63 @@ INPUT MouseInput(POINT screen, DWORD buttonFlags) {
 void Send(INPUT input) { ::SendInput(1, &input, sizeof input); }
 
 // Gives the receiving program time to take each event.
-constexpr DWORD kSettleMs = 30;
+constexpr milliseconds kSettle{30};
 
 }  // namespace
 
 void MovePointer(POINT screen) {
     Send(MouseInput(screen, 0));
-    ::Sleep(kSettleMs);
+    Pause(kSettle);
+}
+
+void WalkPointer(POINT to, int steps) {
+    POINT from{};
+    ::GetCursorPos(&from);
+    for (int i = 1; i <= steps; ++i) {
+        MovePointer(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
 }
 
 void PressLeft(POINT screen) {
     Send(MouseInput(screen, 0));
     Send(MouseInput(screen, MOUSEEVENTF_LEFTDOWN));
-    ::Sleep(kSettleMs);
+    Pause(kSettle);
 }
 
 void ReleaseLeft(POINT screen) {
     Send(MouseInput(screen, MOUSEEVENTF_LEFTUP));
-    ::Sleep(kSettleMs);
+    Pause(kSettle);
 }
 
 void ClickLeft(POINT screen) {
     PressLeft(screen);
     ReleaseLeft(screen);
+}
+
+void ClickRight(POINT screen) {
+    // A press soon after the last one would reach the program as the second
+    // of a double click (a time on the desktop's clock, however fast it runs).
+    static Clock::time_point lastPress{};
+    const milliseconds doubleClick{::GetDoubleClickTime() + 50};
+    if (const auto since = Since(lastPress); since < doubleClick) {
+        ::Sleep(static_cast<DWORD>((doubleClick - since).count()));
+    }
+    lastPress = Clock::now();
+    Send(MouseInput(screen, 0));
+    Send(MouseInput(screen, MOUSEEVENTF_RIGHTDOWN));
+    Pause(kSettle);
+    Send(MouseInput(screen, MOUSEEVENTF_RIGHTUP));
+    Pause(kSettle);
+}
+
+void DoubleClickLeft(POINT screen) {
+    // Both clicks inside the double-click time, without a pause between.
+    Send(MouseInput(screen, 0));
+    for (int i = 0; i < 2; ++i) {
+        Send(MouseInput(screen, MOUSEEVENTF_LEFTDOWN));
+        Send(MouseInput(screen, MOUSEEVENTF_LEFTUP));
+    }
+    Pause(kSettle);
 }
 
 void DragLeft(POINT from, POINT to, int steps) {
@@ -68,7 +104,7 @@ void PressKey(WORD virtualKey) {
     keys[1] = keys[0];
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-    ::Sleep(kSettleMs);
+    Pause(kSettle);
 }
 
 POINT CentreOf(HWND window) {

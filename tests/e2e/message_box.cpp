@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include <algorithm>
+
 #include "window_lookup.h"
 #include "window_state.h"
 
@@ -10,13 +12,13 @@ constexpr int kMessageTextId = 0xFFFF;
 
 }  // namespace
 
-HWND WaitForMessageBox(DWORD processId, milliseconds limit) {
+HWND WaitForMessageBox(DWORD processId, milliseconds limit, int button) {
     HWND found = nullptr;
     // Seen too early, a box may not have its text and buttons yet.
     const bool ok = WaitUntil(
         [&] {
             for (HWND box : TopLevelWindows(processId, kDialogClass)) {
-                if (Visible(box) && ::GetDlgItem(box, IDOK) != nullptr && !MessageBoxText(box).empty()) {
+                if (Visible(box) && ::GetDlgItem(box, button) != nullptr && !MessageBoxText(box).empty()) {
                     found = box;
                     return true;
                 }
@@ -44,4 +46,14 @@ bool MessageBoxShowsIcon(HWND box) {
     return false;
 }
 
+std::vector<int> MessageBoxButtons(HWND box) {
+    std::vector<HWND> buttons = ChildrenOfClass(box, L"Button");
+    std::erase_if(buttons, [](HWND b) { return !Visible(b); });
+    std::sort(buttons.begin(), buttons.end(), [](HWND a, HWND b) { return WindowRect(a).left < WindowRect(b).left; });
+    std::vector<int> ids;
+    for (HWND b : buttons) ids.push_back(::GetDlgCtrlID(b));
+    return ids;
+}
+
 }  // namespace vistrel::e2e
+

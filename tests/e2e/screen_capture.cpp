@@ -1,10 +1,12 @@
 #include "screen_capture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <ostream>
 #include <stdexcept>
 
+#include "polling.h"
 #include "unique_handle.h"
 
 namespace vistrel::e2e {
@@ -67,6 +69,21 @@ ScreenImage ScreenImage::CaptureWholeScreen() {
                         top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
 }
 
+ScreenImage ScreenImage::CaptureSettled(const RECT& screenArea) {
+    constexpr milliseconds kDrawLimit{3'000};
+    ScreenImage last = Capture(screenArea);
+    (void)WaitUntil(
+        [&] {
+            Pause(milliseconds{50});
+            ScreenImage next = Capture(screenArea);
+            const bool same = next.Differences(last) == 0;
+            last = std::move(next);
+            return same;
+        },
+        kDrawLimit, milliseconds{0});
+    return last;
+}
+
 Rgb ScreenImage::At(POINT screen) const {
     if (screen.x < area_.left || screen.x >= area_.right || screen.y < area_.top || screen.y >= area_.bottom) {
         throw std::out_of_range("pixel outside the captured area");
@@ -85,6 +102,17 @@ int ScreenImage::Count(const RECT& screen, const std::function<bool(Rgb)>& match
         for (LONG x = inside.left; x < inside.right; ++x) {
             if (matches(At(POINT{x, y}))) ++n;
         }
+    }
+    return n;
+}
+
+int ScreenImage::Differences(const ScreenImage& other) const {
+    const bool sameSize = area_.right - area_.left == other.area_.right - other.area_.left &&
+                          area_.bottom - area_.top == other.area_.bottom - other.area_.top;
+    if (!sameSize) return static_cast<int>(std::max(pixels_.size(), other.pixels_.size()));
+    int n = 0;
+    for (std::size_t i = 0; i < pixels_.size(); ++i) {
+        if (pixels_[i] != other.pixels_[i]) ++n;
     }
     return n;
 }

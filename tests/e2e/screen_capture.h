@@ -28,12 +28,18 @@ public:
     // Throws if the screen cannot be read.
     static ScreenImage Capture(const RECT& screenArea);
     static ScreenImage CaptureWholeScreen();
+    // A picture once two taken a moment apart agree: drawing has finished
+    // (or the limit has passed).
+    static ScreenImage CaptureSettled(const RECT& screenArea);
 
     [[nodiscard]] const RECT& Area() const noexcept { return area_; }
     // The pixel at a screen position inside the area.
     [[nodiscard]] Rgb At(POINT screen) const;
     // How many pixels inside a screen rectangle (clipped to the area) match.
     [[nodiscard]] int Count(const RECT& screen, const std::function<bool(Rgb)>& matches) const;
+    // How many pixels differ from another picture of the same size, taken
+    // anywhere, position by position; every pixel if the sizes differ.
+    [[nodiscard]] int Differences(const ScreenImage& other) const;
     // Writes a 24-bit .bmp (folders are made as needed); throws on failure.
     void SaveBmp(const std::filesystem::path& file) const;
 

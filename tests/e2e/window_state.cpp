@@ -1,5 +1,6 @@
 #include "window_state.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vistrel::e2e {
@@ -31,6 +32,22 @@ std::wstring WindowText(HWND window) {
     std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
     const int n = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
     return std::wstring{text.data(), static_cast<std::size_t>(n > 0 ? n : 0)};
+}
+
+std::wstring ControlText(HWND control) {
+    std::vector<wchar_t> text(1024);
+    DWORD_PTR copied = 0;
+    if (::SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                              SMTO_ABORTIFHUNG, 2000, &copied) == 0) {
+        return {};
+    }
+    return std::wstring{text.data(), std::min<std::size_t>(copied, text.size() - 1)};
+}
+
+SIZE ClientSize(HWND window) {
+    RECT r{};
+    ::GetClientRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 POINT ToScreen(HWND window, POINT client) {

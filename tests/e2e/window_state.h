@@ -15,6 +15,10 @@ namespace vistrel::e2e {
 // The opacity set with LWA_ALPHA, if the window is layered with one.
 [[nodiscard]] std::optional<BYTE> LayeredAlpha(HWND window);
 [[nodiscard]] std::wstring WindowText(HWND window);
+// The text a control holds itself (an edit box's), asked with WM_GETTEXT:
+// the caption the system keeps may lag behind it.
+[[nodiscard]] std::wstring ControlText(HWND control);
+[[nodiscard]] SIZE ClientSize(HWND window);
 [[nodiscard]] POINT ToScreen(HWND window, POINT client);
 // The work area as any program sees it (the virtual desktop minus the taskbar).
 [[nodiscard]] RECT WorkArea();
