@@ -2,8 +2,8 @@
 # Runs a Windows program under Wine in the virtual desktop with a taskbar
 # (as tools/wine-desktop-run.sh does), with Wine's clock sped up by
 # libfaketime: a fresh wineserver and every Wine process of the run see
-# time pass VISTREL_FAKETIME_RATE times faster (default 300: a minute timer
-# fires every 0.2 s). The program finds the rate in the same variable.
+# time pass VISTREL_FAKETIME_RATE times faster (default 60: a minute timer
+# fires every second). The program finds the rate in the same variable.
 # Its exit code is the program's.
 #
 #   faketime-desktop-run.sh PROGRAM.exe [ARGS...]
@@ -16,7 +16,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 vistrel_display || exit 1
 vistrel_wine_prefix
 
-export VISTREL_FAKETIME_RATE="${VISTREL_FAKETIME_RATE:-300}"
+export VISTREL_FAKETIME_RATE="${VISTREL_FAKETIME_RATE:-60}"
 rate="$VISTREL_FAKETIME_RATE"
 faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 [ -f "$faketime_lib" ] || { echo "faketime-desktop-run: $faketime_lib is missing (apt-get install faketime)" >&2; exit 1; }

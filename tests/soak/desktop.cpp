@@ -1,6 +1,7 @@
 #include "desktop.h"
 
 #include <array>
+#include <type_traits>
 
 namespace vistrel::soak {
 namespace {
@@ -11,19 +12,20 @@ constexpr wchar_t kTrayIconClass[] = L"__wine_tray_icon";
 constexpr int kTrayIconBorder = 2;
 constexpr wchar_t kMenuClass[] = L"#32768";
 
+// A named CALLBACK, not a lambda: 32-bit Windows wants stdcall.
+template <typename Visit>
+BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
+    return (*reinterpret_cast<Visit*>(context))(window) ? TRUE : FALSE;
+}
+
 template <typename Visit>
 void ForEachTopLevel(Visit&& visit) {
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL { return (*reinterpret_cast<Visit*>(context))(window) ? TRUE : FALSE; },
-        reinterpret_cast<LPARAM>(&visit));
+    ::EnumWindows(VisitWindow<std::remove_reference_t<Visit>>, reinterpret_cast<LPARAM>(&visit));
 }
 
 template <typename Visit>
 void ForEachDescendant(HWND parent, Visit&& visit) {
-    ::EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM context) -> BOOL { return (*reinterpret_cast<Visit*>(context))(window) ? TRUE : FALSE; },
-        reinterpret_cast<LPARAM>(&visit));
+    ::EnumChildWindows(parent, VisitWindow<std::remove_reference_t<Visit>>, reinterpret_cast<LPARAM>(&visit));
 }
 
 }  // namespace

@@ -17,7 +17,9 @@ public:
 
     [[nodiscard]] double Rate() const noexcept { return rate_; }
 
-    void Sleep(double realMs) const { ::Sleep(static_cast<DWORD>(realMs * rate_ + 0.5)); }
+    void Sleep(double realMs) const {
+        if (realMs > 0) ::Sleep(static_cast<DWORD>(realMs * rate_ + 0.5));
+    }
 
     [[nodiscard]] Clock::time_point DeadlineAfter(double realMs) const {
         return Clock::now() + std::chrono::duration_cast<Clock::duration>(

@@ -1,12 +1,15 @@
-// Long-run soak: the program keeps reminding, reminder after reminder, on
-// Wine's sped-up clock (libfaketime), and must stay alive, keep its
-// resident memory flat, put every pop-up in the right place and still
-// answer its notification menu and settings window at the end.
+// Long-run soak: the program reminds, reminder after reminder, on Wine's
+// sped-up clock (libfaketime), and must stay alive, keep its resident
+// memory flat, put every pop-up in the right place and still answer its
+// notification menu and settings window at the end.
 //
 //   soak_driver --tovrix=PATH [--reminders=100] [--rate=R] [--floor=PATH]
 //               [--sample-every=K] [--max-growth-kb=KB] [--report=PATH]
 //
-// R is the clock's speed-up (FAKETIME "x300" -> 300), by default the
+// Each reminder is brought on as soon as the last one has gone, by the
+// program's own minute-timer message, one tick at a time; the sped-up
+// clock shortens the 8-second hold and drives the animation timers. R is
+// the clock's speed-up (FAKETIME "x60" -> 60), by default the
 // VISTREL_FAKETIME_RATE that tools/faketime-desktop-run.sh sets: waits and
 // limits here are in real time. With --floor a bare Win32 program runs
 // alongside and its memory is sampled too, for comparison.
@@ -32,8 +35,9 @@ namespace vistrel::soak {
 namespace {
 
 constexpr int kPeriodMinutes = 10;  // the up-down's starting value
-constexpr double kMinuteMs = 60'000;
 constexpr double kStartLimitMs = 30'000;
+// After each tick the program has this long to show the pop-up.
+constexpr double kTickAnswerMs = 50;
 constexpr double kExitLimitMs = 20'000;
 // A reminder lives 8 s of program time plus a real cost for every step
 // drawn; far less than this.
@@ -118,14 +122,17 @@ int Soak(const Options& options, Report& report) {
     };
     sample(0);
 
-    // The first reminder is a full period after OK; the rest follow one period apart.
-    const double periodRealMs = kPeriodMinutes * kMinuteMs / pace.Rate();
     std::vector<double> lifeMs;
     int bad = 0;
     int done = 0;
     for (; done < reminders; ++done) {
-        const ReminderTrace trace = FollowReminder(tovrix.Tip(), place, pace, 2 * periodRealMs + 30'000,
-                                                   kReminderLifeLimitMs);
+        // The program's own minute ticks come too, but far too slowly to
+        // start a reminder while one is showing.
+        for (int tick = 0; tick < 2 * kPeriodMinutes && !Visible(tovrix.Tip()); ++tick) {
+            tovrix.PostMinuteTicks(1);
+            (void)pace.WaitUntil([&] { return Visible(tovrix.Tip()); }, kTickAnswerMs, 2);
+        }
+        const ReminderTrace trace = FollowReminder(tovrix.Tip(), place, pace, kTickAnswerMs, kReminderLifeLimitMs);
         lifeMs.push_back(trace.realMs);
         if (!trace.Good()) {
             ++bad;
