@@ -208,14 +208,17 @@ LRESULT CALLBACK Tfrm_main::LabelUrlProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
                                          DWORD_PTR self) noexcept {
     auto* form = reinterpret_cast<Tfrm_main*>(self);
     switch (msg) {
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+        // Asked again at every move: a request made as the pointer already
+        // left may be dropped, and the underline would then stay for good.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+        ::TrackMouseEvent(&track);
         if (!form->pointerOverLabelUrl_) {
             form->pointerOverLabelUrl_ = true;
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-            ::TrackMouseEvent(&track);
             form->Label_urlMouseEnter();
         }
         break;
+    }
     case WM_MOUSELEAVE:
         form->pointerOverLabelUrl_ = false;
         form->Label_urlMouseLeave();

@@ -84,7 +84,6 @@ TEST_F(Link, IsUnderlinedWhileThePointerIsOverIt) {
 }
 
 TEST_F(Link, LosesItsUnderlineWhenThePointerLeaves) {
-    GTEST_SKIP() << "program bug: under Wine 8 the underline stays (LabelUrlProc arms TrackMouseEvent only once)";
     const ScreenImage plain = PlainPicture();
     for (int pass = 1; pass <= 3; ++pass) {
         WalkPointer(CentreOf(LinkLabel()));
