@@ -26,6 +26,7 @@
 #include "desktop.h"
 #include "launched_process.h"
 #include "linux_process.h"
+#include "memory_log.h"
 #include "options.h"
 #include "reminder_watch.h"
 #include "report.h"
@@ -44,14 +45,6 @@ constexpr double kExitLimitMs = 20'000;
 constexpr double kReminderLifeLimitMs = 60'000;
 constexpr wchar_t kFloorClass[] = L"VistrelFloor";
 
-struct Sample {
-    int reminders = 0;
-    double realSeconds = 0;
-    ResidentMemory tovrix;
-    std::optional<ResidentMemory> floor;
-    std::optional<ResidentMemory> server;
-};
-
 double RateFromEnvironment() {
     std::array<wchar_t, 32> value{};
     const DWORD n = ::GetEnvironmentVariableW(L"VISTREL_FAKETIME_RATE", value.data(), static_cast<DWORD>(value.size()));
@@ -62,17 +55,6 @@ LinuxProcess FindLinuxProcess(std::wstring_view fileName) {
     auto found = LinuxProcess::Find(fileName);
     if (!found) throw std::runtime_error("no Linux process for " + Narrow(fileName) + " in this Wine prefix");
     return *found;
-}
-
-void AddSample(Report& report, const Sample& s) {
-    std::string line = std::to_string(s.reminders) + " real_s=" + std::to_string(static_cast<int>(s.realSeconds)) +
-                       " rss_kb=" + std::to_string(s.tovrix.rssKb) + " anon_kb=" + std::to_string(s.tovrix.rssAnonKb);
-    if (s.floor) {
-        line += " floor_rss_kb=" + std::to_string(s.floor->rssKb) + " floor_anon_kb=" +
-                std::to_string(s.floor->rssAnonKb);
-    }
-    if (s.server) line += " wineserver_rss_kb=" + std::to_string(s.server->rssKb);
-    report.Add("sample", line);
 }
 
 double Median(std::vector<double> values) {
@@ -112,13 +94,12 @@ int Soak(const Options& options, Report& report) {
     const std::optional<LinuxProcess> server = LinuxProcess::Find(L"wineserver");
     const std::int64_t serverTicksBefore = server ? server->ReadActivity().cpuTicks : 0;
 
-    std::vector<Sample> samples;
+    MemoryLog memory;
     const auto sample = [&](int count) {
-        Sample s{count, RealSeconds() - realStart, tovrixLinux.Memory(), std::nullopt, std::nullopt};
+        MemoryLog::Sample s{count, RealSeconds() - realStart, tovrixLinux.Memory(), std::nullopt, std::nullopt};
         if (floorLinux) s.floor = floorLinux->Memory();
         if (server) s.server = server->Memory();
-        AddSample(report, s);
-        samples.push_back(s);
+        memory.Add(s, report);
     };
     sample(0);
 
@@ -152,26 +133,19 @@ int Soak(const Options& options, Report& report) {
     report.Add("reminders_done", done);
     report.Add("reminders_bad", bad);
     report.Add("reminder_real_ms_median", static_cast<int>(Median(lifeMs)));
-    report.Add("reminder_real_ms_max", static_cast<int>(lifeMs.empty() ? 0 : *std::max_element(lifeMs.begin(), lifeMs.end())));
+    report.Add("reminder_real_ms_max",
+               static_cast<int>(lifeMs.empty() ? 0 : *std::max_element(lifeMs.begin(), lifeMs.end())));
 
     bool memoryFlat = true;
-    if (samples.size() >= 3) {
-        // After the first batch every lasting allocation has been made once.
-        const Sample& first = samples[1];
-        const Sample& last = samples.back();
-        std::int64_t low = first.tovrix.rssKb, high = first.tovrix.rssKb;
-        for (std::size_t i = 1; i < samples.size(); ++i) {
-            low = std::min(low, samples[i].tovrix.rssKb);
-            high = std::max(high, samples[i].tovrix.rssKb);
-        }
-        const std::int64_t growth = last.tovrix.rssKb - first.tovrix.rssKb;
-        report.Add("rss_growth_kb", growth);
-        report.Add("anon_growth_kb", last.tovrix.rssAnonKb - first.tovrix.rssAnonKb);
-        report.Add("rss_spread_kb", high - low);
-        memoryFlat = growth <= maxGrowthKb;
+    if (const auto growth = memory.GrowthAfterFirstBatch()) {
+        report.Add("rss_growth_kb", growth->rssKb);
+        report.Add("anon_growth_kb", growth->rssAnonKb);
+        report.Add("rss_spread_kb", growth->spreadKb);
+        memoryFlat = growth->rssKb <= maxGrowthKb;
         if (!memoryFlat) {
-            report.Add("fault", "resident memory grew by " + std::to_string(growth) + " KB from reminder " +
-                                    std::to_string(first.reminders) + " to " + std::to_string(last.reminders));
+            report.Add("fault", "resident memory grew by " + std::to_string(growth->rssKb) + " KB from reminder " +
+                                    std::to_string(growth->fromReminders) + " to " +
+                                    std::to_string(growth->toReminders));
         }
     }
 
