@@ -221,7 +221,8 @@ def main():
     p = print
     p("# Footprint: tovrix.exe against a bare Win32 floor")
     p()
-    p("Measured %s by `bash bench/run.sh` (%s s)." % (datetime.datetime.now().strftime("%Y-%m-%d %H:%M"), seconds))
+    finished = datetime.datetime.fromtimestamp(os.path.getmtime(os.path.join(out, "seconds")))
+    p("Measured %s by `bash bench/run.sh` (%s s)." % (finished.strftime("%Y-%m-%d %H:%M"), seconds))
     p()
     p("- Machine: %d CPUs, %s; Linux %s; %s; Xvfb, virtual desktop `explorer /desktop=shell,1280x800`." %
       (cpus, model, kernel, wine))
@@ -242,6 +243,10 @@ def main():
     p("|---|---|---|---|---|---|")
     for r in rows:
         p("| " + " | ".join(r) + " |")
+    p()
+    p("Why the figures above target are where they are, and what would bring them down: "
+      "[ANALYSIS.md](ANALYSIS.md) (written against the run of 2026-12-11 11:51; the ladder below is the "
+      "part of it that each run measures afresh).")
     p()
 
     for name in ("tovrix", "floor"):
@@ -289,7 +294,7 @@ def main():
         p("| mapping | tovrix Rss | tovrix anon | floor Rss | floor anon | difference |")
         p("|---|---|---|---|---|---|")
         names = set(t_groups) | set(f_groups)
-        diffs = sorted(names, key=lambda n: -(t_groups.get(n, [0, 0])[0] - f_groups.get(n, [0, 0])[0]))
+        diffs = sorted(names, key=lambda n: (-(t_groups.get(n, [0, 0])[0] - f_groups.get(n, [0, 0])[0]), n))
         total = 0
         for n in diffs:
             t, f = t_groups.get(n, [0, 0]), f_groups.get(n, [0, 0])
