@@ -9,7 +9,7 @@
 #   bash bench/soak.sh [N]
 #
 # At the default rate (VISTREL_FAKETIME_RATE=60) a reminder takes about a
-# second: 1000 take about 17 minutes. The figures go to
+# second: 1000 take about 23 minutes. The figures go to
 # build/bench/soak-runs/soak-N.txt, where bench/run.sh picks them up for
 # bench/RESULTS.md.
 set -euo pipefail
