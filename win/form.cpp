@@ -50,15 +50,15 @@ const wchar_t* ControlClass(ControlKind kind) {
 
 }  // namespace
 
-UniqueFont CreateLayoutFont(const FontSpec& spec, bool underline) {
-    std::wstring face{spec.face};
-    // Faces are shared across sizes, so this is looked up once per font made.
+UniqueFont CreateLayoutFont(const FontSpec& font, bool underline) {
+    std::wstring face{font.face};
+    // Where the face is missing, the system's message font rather than GDI's own pick.
     if (!FontFaceInstalled(face)) face = MessageFontFace();
     LOGFONTW lf{};
-    lf.lfHeight = ToDevice(spec.height);
+    lf.lfHeight = ToDevice(font.height);
     lf.lfWeight = FW_NORMAL;
     lf.lfUnderline = underline ? TRUE : FALSE;
-    lf.lfCharSet = spec.charset;
+    lf.lfCharSet = font.charset;
     lf.lfQuality = CLEARTYPE_QUALITY;
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
     return UniqueFont{::CreateFontIndirectW(&lf)};
@@ -104,17 +104,17 @@ void Form::CreateHandle(HWND owner, DWORD extraExStyle) {
 }
 
 void Form::CreateControls() {
-    for (const ControlSpec& spec : layout_.controls) {
-        HWND parent = spec.parentId == 0 ? Handle() : Control(spec.parentId);
-        const std::wstring caption{spec.caption};
-        HWND child = ::CreateWindowExW(spec.exStyle, ControlClass(spec.kind), caption.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-                                       ToDevice(spec.left), ToDevice(spec.top), ToDevice(spec.width),
-                                       ToDevice(spec.height), parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), App().Instance(),
+    for (const ControlSpec& entry : layout_.controls) {
+        HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
+        const std::wstring caption{entry.caption};
+        HWND child = ::CreateWindowExW(entry.exStyle, ControlClass(entry.kind), caption.c_str(), WS_CHILD | WS_VISIBLE | entry.style,
+                                       ToDevice(entry.left), ToDevice(entry.top), ToDevice(entry.width),
+                                       ToDevice(entry.height), parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), App().Instance(),
                                        nullptr);
         if (child == nullptr) throw std::runtime_error("CreateWindowEx failed for a control");
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-        controls_.emplace_back(spec.id, child);
+        controls_.emplace_back(entry.id, child);
     }
 }
 

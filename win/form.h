@@ -70,6 +70,6 @@ private:
 
 // The form's font, in device pixels, falling back to the system's message
 // font when the face is not installed.
-[[nodiscard]] UniqueFont CreateLayoutFont(const FontSpec& spec, bool underline = false);
+[[nodiscard]] UniqueFont CreateLayoutFont(const FontSpec& font, bool underline = false);
 
 }  // namespace vistrel::win

@@ -70,23 +70,23 @@ TEST_F(FormTest, IsBuiltAsItsLayoutSays) {
     EXPECT_EQ(client.bottom, kTestForm.clientHeight);
     ASSERT_NE(form.Font(), nullptr);
 
-    for (const ControlSpec& spec : kTestForm.controls) {
-        SCOPED_TRACE(spec.id);
-        HWND control = form.Control(spec.id);
+    for (const ControlSpec& entry : kTestForm.controls) {
+        SCOPED_TRACE(entry.id);
+        HWND control = form.Control(entry.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(::GetDlgCtrlID(control), spec.id);
-        EXPECT_EQ(::GetParent(control), spec.parentId == 0 ? form.Handle() : form.Control(spec.parentId));
-        EXPECT_EQ(ClassName(control), ExpectedClass(spec.kind));
+        EXPECT_EQ(::GetDlgCtrlID(control), entry.id);
+        EXPECT_EQ(::GetParent(control), entry.parentId == 0 ? form.Handle() : form.Control(entry.parentId));
+        EXPECT_EQ(ClassName(control), ExpectedClass(entry.kind));
         const RECT place = PlaceInParent(control);
-        EXPECT_EQ(place.left, spec.left);
-        EXPECT_EQ(place.top, spec.top);
-        EXPECT_EQ(place.right, spec.width);
-        EXPECT_EQ(place.bottom, spec.height);
-        EXPECT_EQ(Narrow(WindowText(control)), Narrow(spec.caption));
+        EXPECT_EQ(place.left, entry.left);
+        EXPECT_EQ(place.top, entry.top);
+        EXPECT_EQ(place.right, entry.width);
+        EXPECT_EQ(place.bottom, entry.height);
+        EXPECT_EQ(Narrow(WindowText(control)), Narrow(entry.caption));
         EXPECT_TRUE(::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE);
-        EXPECT_EQ(::GetWindowLongW(control, GWL_STYLE) & static_cast<LONG>(spec.style), static_cast<LONG>(spec.style));
+        EXPECT_EQ(::GetWindowLongW(control, GWL_STYLE) & static_cast<LONG>(entry.style), static_cast<LONG>(entry.style));
         // A panel draws no text and keeps no font.
-        if (spec.kind != ControlKind::Panel) {
+        if (entry.kind != ControlKind::Panel) {
             EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), form.Font());
         }
     }
