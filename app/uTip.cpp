@@ -38,10 +38,10 @@ Tfrm_tip::Tfrm_tip(win::Application& application)
         BITMAP info{};
         ::GetObjectW(picture_.get(), sizeof info, &info);
         pictureSize_ = SIZE{info.bmWidth, info.bmHeight};
+        pictureDc_.reset(::CreateCompatibleDC(nullptr));
+        pictureSelected_.emplace(pictureDc_.get(), picture_.get());
         // The picture's bottom-left colour is its background, shown through.
-        win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-        win::SelectGuard select(dc.get(), picture_.get());
-        pictureKey_ = ::GetPixel(dc.get(), 0, info.bmHeight - 1);
+        pictureKey_ = ::GetPixel(pictureDc_.get(), 0, info.bmHeight - 1);
     }
     // Owned by the desktop window: no taskbar button, no owner to follow.
     CreateHandle(::GetDesktopWindow());
@@ -70,11 +70,9 @@ void Tfrm_tip::FormPaint(HDC dc, int width, int height) const {
 }
 
 void Tfrm_tip::PaintControls(HDC dc, int width, int height) const {
-    if (picture_) {
-        win::UniqueMemoryDc source(::CreateCompatibleDC(dc));
-        win::SelectGuard select(source.get(), picture_.get());
+    if (pictureDc_) {
         const RECT at = ScaledRect(layout::kImage1.left, layout::kImage1.top, pictureSize_.cx, pictureSize_.cy);
-        ::TransparentBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, source.get(), 0, 0,
+        ::TransparentBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, pictureDc_.get(), 0, 0,
                          pictureSize_.cx, pictureSize_.cy, pictureKey_);
     }
     // Top and bottom strips span the width; the side strips fill between them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "form.h"
 #include "popup_sequence.h"
@@ -60,7 +61,11 @@ private:
 
     win::UniquePen maroonPen_;
     win::UniqueBrush yellowBrush_;
+    // The picture stays selected into its own memory DC for the window's life:
+    // the rise repaints it on every step.
     win::UniqueBitmap picture_;
+    win::UniqueMemoryDc pictureDc_;
+    std::optional<win::SelectGuard> pictureSelected_;
     SIZE pictureSize_{};
     COLORREF pictureKey_ = 0;
 
